@@ -1,0 +1,22 @@
+// The launch sequence.
+//
+// Each step either ends the run or passes on to the next; the last one, the
+// attempt from the launcher's own directory, always ends it.  Only the
+// own-directory attempt's refused directory change is an error here: a start
+// that the system refuses ends the run quietly.
+#include "src/sequence.h"
+
+#include "src/arguments.h"
+#include "src/launch_attempt.h"
+
+namespace {
+
+void LaunchFromOwnDirectory() {
+  Text own_path = ArgumentAt(0);
+  LaunchDir = DirectoryOfPath(own_path);
+  LaunchFromDirectory();  // a refused start is not an error
+}
+
+}  // namespace
+
+void LaunchSequence() { LaunchFromOwnDirectory(); }

@@ -1,0 +1,18 @@
+// The end-to-end cases.  Each cases_*.cpp holds one table of them and
+// registers it at start-up; every case runs in a sandbox directory of its own.
+#pragma once
+
+#include <string>
+
+struct Case {
+  const char* name;
+  void (*run)(const std::string& sandbox);
+};
+
+template <int N>
+bool RegisterCases(const Case (&cases)[N]) {
+  bool RegisterCaseTable(const Case* cases, int count);
+  return RegisterCaseTable(cases, N);
+}
+
+const Case* FindCase(const std::string& name);

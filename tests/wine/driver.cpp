@@ -1,0 +1,220 @@
+// The Windows side of the end-to-end tests.
+#include "tests/wine/driver.h"
+
+#include <cstdio>
+
+namespace {
+
+std::string launcher_source;
+std::string stub_source;
+std::string record_file;
+
+std::string ReadFileText(const std::string& path) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return "";
+  std::string text;
+  char buffer[4096];
+  DWORD got;
+  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got) text.append(buffer, got);
+  CloseHandle(file);
+  return text;
+}
+
+void RemoveTree(const std::string& path) {
+  WIN32_FIND_DATAA entry;
+  HANDLE search = FindFirstFileA((path + "\\*").c_str(), &entry);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      std::string name = entry.cFileName;
+      if (name == "." || name == "..") continue;
+      std::string child = path + "\\" + name;
+      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(child);
+      } else {
+        SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(child.c_str());
+      }
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+  }
+  RemoveDirectoryA(path.c_str());
+}
+
+struct BoxSearch {
+  DWORD process_id;
+  HWND box;
+};
+
+BOOL CALLBACK FindBox(HWND window, LPARAM value) {
+  auto* search = reinterpret_cast<BoxSearch*>(value);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  char class_name[64];
+  if (owner == search->process_id && GetClassNameA(window, class_name, sizeof class_name) &&
+      lstrcmpA(class_name, "#32770") == 0 && IsWindowVisible(window)) {
+    search->box = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+std::string WindowText(HWND window) {
+  char text[1024] = "";
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+std::vector<Started> ReadRecords() {
+  std::vector<Started> started;
+  std::string text = ReadFileText(record_file);
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    size_t bar = line.find('|');
+    started.push_back({line.substr(0, bar), bar == std::string::npos ? "" : line.substr(bar + 1)});
+    start = end + 1;
+  }
+  return started;
+}
+
+std::string DosPath(const char* unix_path) {
+  std::string path = std::string("Z:") + unix_path;
+  for (char& c : path) {
+    if (c == '/') c = '\\';
+  }
+  return path;
+}
+
+}  // namespace
+
+int failures = 0;
+
+std::string Ansi(const std::string& utf8) {
+  int wide_length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
+                                        nullptr, 0);
+  std::wstring wide(wide_length, L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
+                      wide_length);
+  int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), wide_length, nullptr, 0, nullptr,
+                                   nullptr);
+  std::string ansi(length, '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.data(), wide_length, ansi.data(), length, nullptr, nullptr);
+  return ansi;
+}
+
+void MakeDirectory(const std::string& path) {
+  for (size_t i = 3; i <= path.size(); ++i) {
+    if (i == path.size() || path[i] == '\\') CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
+  }
+}
+
+std::string MakeSandbox(const std::string& name) {
+  std::string sandbox = "C:\\e2e\\" + name;
+  RemoveTree(sandbox);
+  MakeDirectory(sandbox);
+  record_file = sandbox + "\\started.txt";
+  SetEnvironmentVariableA("REVADOR_RECORD", record_file.c_str());
+  return sandbox;
+}
+
+void PlaceStub(const std::string& directory) {
+  MakeDirectory(directory);
+  Check(CopyFileA(stub_source.c_str(), (directory + "\\REVADOR.EXE").c_str(), FALSE),
+        "copy the stub into " + directory);
+}
+
+Installation Install(const std::string& directory, bool with_stub) {
+  MakeDirectory(directory);
+  Installation installation{directory, directory + "\\LX7314.EXE"};
+  Check(CopyFileA(launcher_source.c_str(), installation.launcher.c_str(), FALSE),
+        "copy the launcher into " + directory);
+  if (with_stub) PlaceStub(directory);
+  return installation;
+}
+
+Outcome Run(const Installation& installation, const std::string& command_line,
+            const RunOptions& options) {
+  Outcome outcome;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  std::string mutable_line = command_line;
+  DWORD flags = options.while_suspended ? CREATE_SUSPENDED : 0;
+  if (!CreateProcessA(installation.launcher.c_str(), mutable_line.data(), nullptr, nullptr, FALSE,
+                      flags, nullptr, "C:\\", &startup, &process)) {
+    Check(false, "CreateProcessA " + installation.launcher);
+    return outcome;
+  }
+  if (options.while_suspended) {
+    options.while_suspended(installation);
+    ResumeThread(process.hThread);
+  }
+  DWORD waited = 0;
+  for (;;) {
+    DWORD result = MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 50, QS_ALLINPUT);
+    if (result == WAIT_OBJECT_0) break;
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    BoxSearch search{process.dwProcessId, nullptr};
+    EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
+    if (search.box) {
+      ++outcome.boxes;
+      outcome.box_title = WindowText(search.box);
+      outcome.box_text = WindowText(GetDlgItem(search.box, 0xFFFF));
+      PostMessageA(search.box, WM_COMMAND, IDOK, 0);
+      Sleep(200);
+    }
+    waited += 50;
+    if (waited > options.timeout_ms) {
+      outcome.timed_out = true;
+      TerminateProcess(process.hProcess, 99);
+      WaitForSingleObject(process.hProcess, 5000);
+      break;
+    }
+  }
+  GetExitCodeProcess(process.hProcess, &outcome.exit_code);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  outcome.started = ReadRecords();
+  Check(!outcome.timed_out, "the launcher ended in time");
+  return outcome;
+}
+
+void Check(bool ok, const std::string& what) {
+  if (ok) return;
+  ++failures;
+  std::printf("FAILED: %s\n", what.c_str());
+}
+
+void CheckEqual(const std::string& actual, const std::string& expected, const std::string& what) {
+  Check(actual == expected, what + ": got [" + actual + "], expected [" + expected + "]");
+}
+
+void CheckEqual(long long actual, long long expected, const std::string& what) {
+  Check(actual == expected, what + ": got " + std::to_string(actual) + ", expected " +
+                                std::to_string(expected));
+}
+
+void CheckReport(const Outcome& outcome, const std::string& class_name,
+                 const std::string& module_name, const std::string& message_and_ending) {
+  CheckEqual(outcome.boxes, 1, "report boxes");
+  CheckEqual(outcome.box_title, Ansi("ｱﾌﾟﾘｹｰｼｮﾝ ｴﾗｰ"), "report title");
+  std::string head = class_name + Ansi("がﾓｼﾞｭｰﾙ ") + module_name + Ansi(" の\n");
+  std::string tail = Ansi(" で発生しました。\n") + message_and_ending + "\n";
+  const std::string& text = outcome.box_text;
+  bool shaped = text.size() == head.size() + 8 + tail.size() && text.compare(0, head.size(), head) == 0 &&
+                text.compare(head.size() + 8, std::string::npos, tail) == 0;
+  for (size_t i = 0; shaped && i < 8; ++i) {
+    char c = text[head.size() + i];
+    shaped = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F');
+  }
+  Check(shaped, "report text [" + text + "] is not [" + head + "XXXXXXXX" + tail + "]");
+}
+
+void SetSources(const char* launcher_unix_path, const char* stub_unix_path) {
+  launcher_source = DosPath(launcher_unix_path);
+  stub_source = DosPath(stub_unix_path);
+}

@@ -1,0 +1,63 @@
+// What the end-to-end tests need from Windows: a fresh directory per case,
+// the launcher and the stub copied into it, the launcher started with an
+// exact command line, its report box read and closed, and what the stub
+// recorded.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Where the launcher and the stub are copied from, as Linux paths.
+void SetSources(const char* launcher_unix_path, const char* stub_unix_path);
+
+// |utf8| in the ANSI code page of the running system (932 in the tests).
+std::string Ansi(const std::string& utf8);
+
+struct Installation {
+  std::string directory;  // without a trailing '\'
+  std::string launcher;   // full path of LX7314.EXE
+};
+
+// The case's sandbox, C:\e2e\<name>, emptied; REVADOR_RECORD points into it.
+std::string MakeSandbox(const std::string& name);
+void MakeDirectory(const std::string& path);
+// Copies LX7314.EXE, and the stub as REVADOR.EXE when |with_stub|, into
+// |directory|, which is made first.
+Installation Install(const std::string& directory, bool with_stub);
+void PlaceStub(const std::string& directory);
+
+struct Started {
+  std::string directory;
+  std::string command_line;
+};
+
+struct Outcome {
+  DWORD exit_code = 0;
+  bool timed_out = false;
+  int boxes = 0;             // report boxes seen (and closed)
+  std::string box_title;
+  std::string box_text;
+  std::vector<Started> started;  // what the stub recorded, in order
+};
+
+struct RunOptions {
+  // Runs with the launcher created suspended, before it is resumed.
+  void (*while_suspended)(const Installation&) = nullptr;
+  DWORD timeout_ms = 60000;
+};
+
+// Starts |launcher| with exactly |command_line| and waits for it to end,
+// pumping messages for windows of this process and closing report boxes.
+Outcome Run(const Installation& installation, const std::string& command_line,
+            const RunOptions& options = {});
+
+// Checks that print a line for each failure.
+extern int failures;
+void Check(bool ok, const std::string& what);
+void CheckEqual(const std::string& actual, const std::string& expected, const std::string& what);
+void CheckEqual(long long actual, long long expected, const std::string& what);
+// The report text matches class, module name, any address and message.
+void CheckReport(const Outcome& outcome, const std::string& class_name,
+                 const std::string& module_name, const std::string& message_and_ending);
