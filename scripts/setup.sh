@@ -8,8 +8,8 @@ set -euo pipefail
 need_packages=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 
-for pkg in cmake make g++ g++-mingw-w64-i686 wine wine32:i386 xvfb xauth locales \
-           x11-utils fonts-ipafont-gothic clang-14 libclang-rt-14-dev googletest; do
+for pkg in cmake make g++ libgtest-dev g++-mingw-w64-i686 wine wine32:i386 xvfb xauth \
+           locales fonts-ipafont-gothic clang-14 libclang-rt-14-dev; do
   have "$pkg" || need_packages+=("$pkg")
 done
 locale_missing=0
@@ -20,7 +20,8 @@ if [ ${#need_packages[@]} -eq 0 ] && [ $locale_missing -eq 0 ]; then
 fi
 
 if [ "$(id -u)" -ne 0 ]; then
-  echo "setup: missing: ${need_packages[*]:-}${locale_missing:+ (locale ja_JP.UTF-8)}" >&2
+  [ $locale_missing -eq 1 ] && need_packages+=("(locale ja_JP.UTF-8)")
+  echo "setup: missing: ${need_packages[*]}" >&2
   echo "setup: run 'sudo scripts/setup.sh' once, then run this command again." >&2
   exit 1
 fi
