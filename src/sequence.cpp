@@ -1,12 +1,14 @@
 // The launch sequence.
 //
 // Each step either ends the run or passes on to the next; the last one, the
-// attempt from the launcher's own directory, always ends it.  Only the
-// own-directory attempt's refused directory change is an error here: a start
-// that the system refuses ends the run quietly.
+// attempt from the launcher's own directory, always ends it.  Errors are
+// left to the unhandled-error report: an unreadable InstallDir value, and
+// the own-directory attempt's refused directory change.  A start that the
+// system refuses is not an error and ends the run quietly.
 #include "src/sequence.h"
 
 #include "src/arguments.h"
+#include "src/install_dir.h"
 #include "src/launch_attempt.h"
 
 namespace {
@@ -19,4 +21,7 @@ void LaunchFromOwnDirectory() {
 
 }  // namespace
 
-void LaunchSequence() { LaunchFromOwnDirectory(); }
+void LaunchSequence() {
+  if (LaunchFromInstallDir()) return;
+  LaunchFromOwnDirectory();
+}

@@ -127,6 +127,7 @@ UINT WINAPI GetPrivateProfileIntA(LPCSTR section, LPCSTR key, int default_value,
 BOOL WINAPI SetCurrentDirectoryA(LPCSTR path) {
   EXPECT_NE(path, nullptr);
   fake.calls.push_back("SetCurrentDirectoryA(" + Quote(path) + ")");
+  if (fake.heap_exhausted_by_directory_change) fake.allocations_before_failure = 0;
   auto refused = fake.refused_directories.find(path);
   if (refused != fake.refused_directories.end()) {
     fake.last_error = refused->second;

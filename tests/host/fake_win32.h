@@ -45,6 +45,7 @@ struct FakeWin32 {
   std::vector<std::string> started;  // command lines handed to WinExec
   std::map<std::string, UINT> settings;  // REVADOR keys of LX7314.INI
   int allocations_before_failure = -1;   // -1: the heap never runs out
+  bool heap_exhausted_by_directory_change = false;
 
   // user32
   std::vector<FakeWindow> windows;
