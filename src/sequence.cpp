@@ -10,8 +10,13 @@
 #include "src/arguments.h"
 #include "src/install_dir.h"
 #include "src/launch_attempt.h"
+#include "src/running_instance.h"
+#include "src/settings.h"
 
 namespace {
+
+// The window class of the main application's main window.
+const char kMainWindowClass[] = "ROrUvidaZazeZude";
 
 void LaunchFromOwnDirectory() {
   Text own_path = ArgumentAt(0);
@@ -22,6 +27,8 @@ void LaunchFromOwnDirectory() {
 }  // namespace
 
 void LaunchSequence() {
+  if (SkipAutoStart()) return;
+  if (!ForceMultiEnabled() && ActivateRunningInstance(kMainWindowClass)) return;
   if (LaunchFromInstallDir()) return;
   LaunchFromOwnDirectory();
 }
