@@ -1,11 +1,12 @@
-// The fake Win32 calls.
+// The fake Win32 calls.  It uses no test framework, so that the fuzz targets
+// can link it too; a call made in a way the launcher must never make is
+// recorded in fake.violations, which the test environment checks.
 //
 // The message table is read from res/messages.rc itself and converted to
 // code page 932, so the tests see exactly the bytes LoadStringA gives on a
 // Japanese system.  IsDBCSLeadByte follows code page 932 too.
 #include "tests/host/fake_win32.h"
 
-#include <gtest/gtest.h>
 #include <iconv.h>
 
 #include <cstdlib>
@@ -56,23 +57,10 @@ std::map<UINT, std::string> LoadMessageTable() {
   return table;
 }
 
-// Keys of the fake registry the launcher has opened: handle -> key name.
-std::map<uintptr_t, std::string> open_key_names;
 
-class ResetFakeBeforeEachTest : public testing::EmptyTestEventListener {
-  void OnTestStart(const testing::TestInfo&) override {
-    fake = FakeWin32();
-    open_key_names.clear();
-  }
-  void OnTestEnd(const testing::TestInfo&) override {
-    EXPECT_TRUE(fake.open_keys.empty()) << "a registry key was left open";
-  }
-};
-
-const bool kListenerInstalled = [] {
-  testing::UnitTest::GetInstance()->listeners().Append(new ResetFakeBeforeEachTest);
-  return true;
-}();
+void Require(bool ok, const char* violation) {
+  if (!ok) fake.violations.push_back(violation);
+}
 
 }  // namespace
 
@@ -103,7 +91,7 @@ LPSTR WINAPI GetCommandLineA() { return fake.command_line.data(); }
 
 DWORD WINAPI GetModuleFileNameA(HMODULE module, LPSTR filename, DWORD size) {
   fake.calls.push_back("GetModuleFileNameA(" + std::to_string(size) + ")");
-  EXPECT_EQ(module, nullptr);
+  Require(module == nullptr, "GetModuleFileNameA for a module other than the executable");
   if (!fake.module_path) return 0;
   const std::string& path = *fake.module_path;
   if (path.size() >= size) {  // as Windows Vista and later: cut, terminated
@@ -125,7 +113,7 @@ UINT WINAPI GetPrivateProfileIntA(LPCSTR section, LPCSTR key, int default_value,
 }
 
 BOOL WINAPI SetCurrentDirectoryA(LPCSTR path) {
-  EXPECT_NE(path, nullptr);
+  Require(path != nullptr, "SetCurrentDirectoryA with a null pointer");
   fake.calls.push_back("SetCurrentDirectoryA(" + Quote(path) + ")");
   if (fake.heap_exhausted_by_directory_change) fake.allocations_before_failure = 0;
   auto refused = fake.refused_directories.find(path);
@@ -156,7 +144,7 @@ void WINAPI ExitProcess(UINT) { std::abort(); }  // the tests run what lies befo
 HANDLE WINAPI GetProcessHeap() { return reinterpret_cast<HANDLE>(0x4EA9); }
 
 void* WINAPI HeapAlloc(HANDLE heap, DWORD, SIZE_T bytes) {
-  EXPECT_EQ(heap, GetProcessHeap());
+  Require(heap == GetProcessHeap(), "HeapAlloc on another heap");
   if (fake.allocations_before_failure == 0) return nullptr;
   if (fake.allocations_before_failure > 0) --fake.allocations_before_failure;
   return std::malloc(bytes);
@@ -176,7 +164,7 @@ BOOL WINAPI EnumWindows(WNDENUMPROC callback, LPARAM value) {
 }
 
 int WINAPI GetClassNameA(HWND window, LPSTR class_name, int max_count) {
-  EXPECT_EQ(max_count, 255);
+  Require(max_count == 255, "GetClassNameA with a count other than 255");
   for (const FakeWindow& candidate : fake.windows) {
     if (candidate.handle != window) continue;
     if (!candidate.class_name) return 0;
@@ -203,7 +191,7 @@ BOOL WINAPI SetWindowPos(HWND window, HWND insert_after, int x, int y, int cx, i
 }
 
 int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
-  EXPECT_EQ(owner, nullptr);
+  Require(owner == nullptr, "MessageBoxA with an owner window");
   fake.calls.push_back("MessageBoxA");
   fake.message_boxes.push_back({text, caption, type});
   return 1;
@@ -219,7 +207,7 @@ int WINAPI LoadStringA(HINSTANCE, UINT id, LPSTR buffer, int buffer_max) {
 
 LSTATUS WINAPI RegOpenKeyExA(HKEY key, LPCSTR sub_key, DWORD options, REGSAM desired,
                              HKEY* result) {
-  EXPECT_NE(sub_key, nullptr);
+  Require(sub_key != nullptr, "RegOpenKeyExA with a null sub-key");
   fake.calls.push_back("RegOpenKeyExA(" + KeyName(key) + ", " + Quote(sub_key) + ", " +
                        std::to_string(options) + ", " + Hex(desired) + ")");
   std::string name = KeyName(key);
@@ -230,19 +218,19 @@ LSTATUS WINAPI RegOpenKeyExA(HKEY key, LPCSTR sub_key, DWORD options, REGSAM des
   if (found != fake.registry.end() && found->second.refused) return ERROR_ACCESS_DENIED;
   uintptr_t handle = fake.next_key++;
   fake.open_keys.insert(handle);
-  open_key_names[handle] = name;
+  fake.open_key_names[handle] = name;
   *result = reinterpret_cast<HKEY>(handle);
   return ERROR_SUCCESS;
 }
 
 LSTATUS WINAPI RegQueryValueExA(HKEY key, LPCSTR value_name, DWORD* reserved, DWORD* type,
                                 BYTE* data, DWORD* data_size) {
-  EXPECT_EQ(reserved, nullptr);
+  Require(reserved == nullptr, "RegQueryValueExA with a reserved pointer");
   uintptr_t handle = reinterpret_cast<uintptr_t>(key);
   fake.calls.push_back("RegQueryValueExA(" + KeyName(key) + ", " + Quote(value_name) + ", " +
                        (data ? "read" : "probe") + ")");
-  EXPECT_TRUE(fake.open_keys.count(handle)) << "query on a key that is not open";
-  FakeRegistryKey& opened = fake.registry[open_key_names[handle]];
+  Require(fake.open_keys.count(handle) != 0, "RegQueryValueExA on a key that is not open");
+  FakeRegistryKey& opened = fake.registry[fake.open_key_names[handle]];
   auto found = opened.values.find(value_name);
   if (data && fake.value_changed_before_read) {
     if (found != opened.values.end()) found->second = *fake.value_changed_before_read;
@@ -250,9 +238,7 @@ LSTATUS WINAPI RegQueryValueExA(HKEY key, LPCSTR value_name, DWORD* reserved, DW
   }
   if (found == opened.values.end()) return ERROR_FILE_NOT_FOUND;
   const FakeRegistryValue& value = found->second;
-  if (data && type) {
-    EXPECT_EQ(*type, REG_NONE) << "the read presets the type to REG_NONE";
-  }
+  if (data && type) Require(*type == REG_NONE, "the read does not preset the type to REG_NONE");
   if (type) *type = value.type;
   if (!data) {
     if (data_size) *data_size = static_cast<DWORD>(value.data.size());
@@ -270,6 +256,6 @@ LSTATUS WINAPI RegQueryValueExA(HKEY key, LPCSTR value_name, DWORD* reserved, DW
 LSTATUS WINAPI RegCloseKey(HKEY key) {
   fake.calls.push_back("RegCloseKey(" + KeyName(key) + ")");
   uintptr_t handle = reinterpret_cast<uintptr_t>(key);
-  EXPECT_TRUE(fake.open_keys.erase(handle)) << "closing a key that is not open";
+  Require(fake.open_keys.erase(handle) != 0, "RegCloseKey of a key that is not open");
   return ERROR_SUCCESS;
 }

@@ -1,8 +1,8 @@
 // A fake of the Win32 calls the launcher makes, for the host unit tests.
 //
-// Each test sets the answers in |fake| (reset before every test by the
-// environment in fake_win32.cpp) and reads back what the launcher did: every
-// call is logged in |fake.calls| in the order it was made.
+// Each test sets the answers in |fake| (reset before every test by
+// test_environment.cpp) and reads back what the launcher did: every call is
+// logged in |fake.calls| in the order it was made.
 #pragma once
 
 #include <cstdint>
@@ -57,8 +57,10 @@ struct FakeWin32 {
   // Applied to the value being read just before the read query (the third).
   std::optional<FakeRegistryValue> value_changed_before_read;
   std::set<uintptr_t> open_keys;
+  std::map<uintptr_t, std::string> open_key_names;
 
   std::vector<std::string> calls;
+  std::vector<std::string> violations;  // calls the launcher must never make
   DWORD last_error = 0;
   uintptr_t next_key = 0x1000;
 };
