@@ -13,3 +13,7 @@ ctest --preset host
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 scripts/with-wine ctest --preset windows
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+ctest --preset fuzz

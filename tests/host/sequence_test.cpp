@@ -64,3 +64,39 @@ TEST_F(LaunchSequenceTest, RootDirectoryIsEnteredAsTheDriveAlone) {
 }
 
 }  // namespace
+
+namespace {
+
+// Memory running out at any allocation of a full run ends it in one of two
+// ways only: the report of EOutOfMemory with exit code 1, or (when the failure
+// fell inside the absorbing install-directory attempt) a normal end.
+TEST(OutOfMemory, AtEveryAllocationOfAFullRun) {
+  for (int allowed = 0;; ++allowed) {
+    fake = FakeWin32();
+    fake.command_line = "LX7314.EXE \"C:\\My Docs\\a.rvd\" /autostart:";
+    fake.settings["AUTOSTART"] = 1;  // every argument is compared, none matches
+    fake.registry["HKLM\\SOFTWARE\\Kelmor\\ReVador\\9.0"].values["InstallDir"] = {REG_SZ, "C:\\RV\\"};
+    fake.winexec_result = 2;  // both attempts run
+    fake.allocations_before_failure = allowed;
+    int exit_code = RunProgram(LaunchSequence);
+    LaunchDir = Text();
+    CommandLineBuffer = Text();
+    SCOPED_TRACE("allocations allowed: " + std::to_string(allowed));
+    EXPECT_TRUE(fake.open_keys.empty());
+    if (fake.allocations_before_failure > 0) {  // the run needed fewer: done
+      EXPECT_EQ(exit_code, 0);
+      EXPECT_GT(allowed, 3);
+      break;
+    }
+    if (exit_code == 0) {
+      EXPECT_TRUE(fake.message_boxes.empty());
+      continue;
+    }
+    EXPECT_EQ(exit_code, 1);
+    ASSERT_EQ(fake.message_boxes.size(), 1u);
+    EXPECT_EQ(fake.message_boxes[0].text.substr(0, 12), "EOutOfMemory");
+    EXPECT_NE(fake.message_boxes[0].text.find(Sjis("ﾒﾓﾘが足りません.\n")), std::string::npos);
+  }
+}
+
+}  // namespace
