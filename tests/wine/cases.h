@@ -9,9 +9,10 @@ struct Case {
   void (*run)(const std::string& sandbox);
 };
 
+bool RegisterCaseTable(const Case* cases, int count);
+
 template <int N>
 bool RegisterCases(const Case (&cases)[N]) {
-  bool RegisterCaseTable(const Case* cases, int count);
   return RegisterCaseTable(cases, N);
 }
 

@@ -218,3 +218,55 @@ void SetSources(const char* launcher_unix_path, const char* stub_unix_path) {
   launcher_source = DosPath(launcher_unix_path);
   stub_source = DosPath(stub_unix_path);
 }
+
+namespace {
+
+const char kInstallKey[] = "SOFTWARE\\Kelmor\\ReVador\\9.0";
+
+}  // namespace
+
+void SetInstallDir(DWORD type, const std::string& data) {
+  HKEY key;
+  Check(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kInstallKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                        &key, nullptr) == ERROR_SUCCESS,
+        "create the InstallDir key");
+  // RegSetValueExA may store a zero that merely follows the data in memory:
+  // the copy below is followed by a non-zero byte.
+  std::string padded = data + "X";
+  Check(RegSetValueExA(key, "InstallDir", 0, type, reinterpret_cast<const BYTE*>(padded.data()),
+                       static_cast<DWORD>(data.size())) == ERROR_SUCCESS,
+        "set InstallDir");
+  RegCloseKey(key);
+}
+
+void ClearInstallDir() { RegDeleteKeyA(HKEY_LOCAL_MACHINE, kInstallKey); }
+
+void WriteSettings(const std::string& revador_section_lines) {
+  char windows[MAX_PATH];
+  GetWindowsDirectoryA(windows, MAX_PATH);
+  std::string path = std::string(windows) + "\\LX7314.INI";
+  DeleteFileA(path.c_str());
+  if (revador_section_lines.empty()) return;
+  std::string text = "[REVADOR]\r\n" + revador_section_lines;
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written;
+  Check(file != INVALID_HANDLE_VALUE && WriteFile(file, text.data(), static_cast<DWORD>(text.size()),
+                                                  &written, nullptr),
+        "write " + path);
+  CloseHandle(file);
+}
+
+HWND MakeWindow(const std::string& class_name, int show_command) {
+  WNDCLASSA window_class{};
+  window_class.lpfnWndProc = DefWindowProcA;
+  window_class.hInstance = GetModuleHandleA(nullptr);
+  window_class.lpszClassName = class_name.c_str();
+  RegisterClassA(&window_class);
+  HWND window = CreateWindowExA(0, class_name.c_str(), "e2e", WS_OVERLAPPEDWINDOW, 10, 10, 200,
+                                100, nullptr, nullptr, window_class.hInstance, nullptr);
+  Check(window != nullptr, "create a window of class " + class_name);
+  ShowWindow(window, show_command);
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+  return window;
+}

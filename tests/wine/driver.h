@@ -61,3 +61,14 @@ void CheckEqual(long long actual, long long expected, const std::string& what);
 // The report text matches class, module name, any address and message.
 void CheckReport(const Outcome& outcome, const std::string& class_name,
                  const std::string& module_name, const std::string& message_and_ending);
+
+// InstallDir under HKLM\SOFTWARE\Kelmor\ReVador\9.0 (the 32-bit view), set
+// with exactly these bytes and this type; ClearInstallDir removes the key.
+void SetInstallDir(DWORD type, const std::string& data);
+void ClearInstallDir();
+
+// C:\windows\LX7314.INI with these lines under [REVADOR]; empty: no file.
+void WriteSettings(const std::string& revador_section_lines);
+
+// A top-level window of a class registered by this process.
+HWND MakeWindow(const std::string& class_name, int show_command);
