@@ -29,3 +29,9 @@ add_test(NAME build.imports_only_system_dlls
 add_test(NAME build.reproducible
          COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check_reproducible.sh ${CMAKE_SOURCE_DIR}
                  $<TARGET_FILE:launcher>)
+# 67,584 bytes when set, and a margin of two file-alignment pages.
+set(LAUNCHER_SIZE_BUDGET 68608)
+add_test(NAME build.size_budget
+         COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check_size.sh $<TARGET_FILE:launcher>
+                 ${LAUNCHER_SIZE_BUDGET})
+add_subdirectory(bench)

@@ -16,7 +16,7 @@ locale_missing=0
 locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$' || locale_missing=1
 
 if [ ${#need_packages[@]} -eq 0 ] && [ $locale_missing -eq 0 ]; then
-  exit 0
+  exec "$(dirname "$0")/setup-ia32.sh"
 fi
 
 if [ "$(id -u)" -ne 0 ]; then
@@ -38,3 +38,4 @@ if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
   grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >> /etc/locale.gen
   locale-gen >/dev/null
 fi
+"$(dirname "$0")/setup-ia32.sh"
