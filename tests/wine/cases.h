@@ -2,11 +2,12 @@
 // registers it at start-up; every case runs in a sandbox directory of its own.
 #pragma once
 
+#include <functional>
 #include <string>
 
 struct Case {
-  const char* name;
-  void (*run)(const std::string& sandbox);
+  std::string name;
+  std::function<void(const std::string& sandbox)> run;
 };
 
 bool RegisterCaseTable(const Case* cases, int count);

@@ -41,6 +41,6 @@ int main(int argc, char** argv) {
     return 2;
   }
   found->run(MakeSandbox(found->name));
-  std::printf("%s: %s\n", found->name, failures ? "FAILED" : "passed");
+  std::printf("%s: %s\n", found->name.c_str(), failures ? "FAILED" : "passed");
   return failures ? 1 : 0;
 }
