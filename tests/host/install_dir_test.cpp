@@ -119,10 +119,6 @@ class InstallDirAttempt : public testing::Test {
     fake.command_line = "LX7314.EXE doc";
     fake.module_path = "C:\\Tools\\LX7314.EXE";
   }
-  void TearDown() override {
-    LaunchDir = Text();
-    CommandLineBuffer = Text();
-  }
   void SetInstallDir(DWORD type, const std::string& data) {
     fake.registry[kKey].values["InstallDir"] = {type, data};
   }

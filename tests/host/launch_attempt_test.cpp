@@ -121,19 +121,7 @@ TEST(ChangeDirectory, HandsTheEmptyTextNotNull) {
   EXPECT_EQ(fake.calls.back(), "SetCurrentDirectoryA(\"\")");
 }
 
-class LaunchFromDirectoryTest : public testing::Test {
- protected:
-  void SetUp() override {
-    LaunchDir = Text();
-    CommandLineBuffer = Text();
-  }
-  void TearDown() override {
-    LaunchDir = Text();
-    CommandLineBuffer = Text();
-  }
-};
-
-TEST_F(LaunchFromDirectoryTest, StripsEntersAndStartsWithArgumentOne) {
+TEST(LaunchFromDirectory, StripsEntersAndStartsWithArgumentOne) {
   fake.command_line = "LX7314.EXE \"C:\\My Docs\\a.rvd\" second";
   fake.winexec_result = 42;
   LaunchDir = Text("C:\\ReVador\\");
@@ -145,7 +133,7 @@ TEST_F(LaunchFromDirectoryTest, StripsEntersAndStartsWithArgumentOne) {
   EXPECT_EQ(Str(CommandLineBuffer), "\"C:\\ReVador\\REVADOR.EXE\" C:\\My Docs\\a.rvd");
 }
 
-TEST_F(LaunchFromDirectoryTest, RefusedStartIsReturnedNotRaised) {
+TEST(LaunchFromDirectory, RefusedStartIsReturnedNotRaised) {
   fake.command_line = "LX7314.EXE";
   fake.winexec_result = 2;
   LaunchDir = Text("C:\\");
@@ -154,7 +142,7 @@ TEST_F(LaunchFromDirectoryTest, RefusedStartIsReturnedNotRaised) {
   EXPECT_EQ(fake.current_directory, "C:");
 }
 
-TEST_F(LaunchFromDirectoryTest, RefusedDirectoryChangeStartsNothingAndKeepsTheBuffer) {
+TEST(LaunchFromDirectory, RefusedDirectoryChangeStartsNothingAndKeepsTheBuffer) {
   fake.command_line = "LX7314.EXE";
   CommandLineBuffer = Text("earlier");
   LaunchDir = Text("C:\\Gone\\");

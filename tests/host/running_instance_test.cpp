@@ -62,10 +62,6 @@ class Gates : public testing::Test {
     fake.registry["HKLM\\SOFTWARE\\Kelmor\\ReVador\\9.0"].values["InstallDir"] = {REG_SZ, "C:\\RV"};
     fake.windows = {{Window(7), "ROrUvidaZazeZude"}};
   }
-  void TearDown() override {
-    LaunchDir = Text();
-    CommandLineBuffer = Text();
-  }
 };
 
 TEST_F(Gates, SuppressedAutoStartDoesNothingElse) {

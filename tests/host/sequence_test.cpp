@@ -17,10 +17,6 @@ class LaunchSequenceTest : public testing::Test {
     fake.command_line = "\"C:\\Tools\\LX7314.EXE\" a b";
     fake.module_path = "C:\\Tools\\LX7314.EXE";
   }
-  void TearDown() override {
-    LaunchDir = Text();
-    CommandLineBuffer = Text();
-  }
 };
 
 TEST_F(LaunchSequenceTest, StartsFromTheOwnDirectoryWithArgumentOne) {
@@ -78,9 +74,8 @@ TEST(OutOfMemory, AtEveryAllocationOfAFullRun) {
     fake.registry["HKLM\\SOFTWARE\\Kelmor\\ReVador\\9.0"].values["InstallDir"] = {REG_SZ, "C:\\RV\\"};
     fake.winexec_result = 2;  // both attempts run
     fake.allocations_before_failure = allowed;
-    int exit_code = RunProgram(LaunchSequence);
     LaunchDir = Text();
-    CommandLineBuffer = Text();
+    int exit_code = RunProgram(LaunchSequence);
     SCOPED_TRACE("allocations allowed: " + std::to_string(allowed));
     EXPECT_TRUE(fake.open_keys.empty());
     if (fake.allocations_before_failure > 0) {  // the run needed fewer: done

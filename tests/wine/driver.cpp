@@ -198,6 +198,17 @@ void CheckEqual(long long actual, long long expected, const std::string& what) {
                                 std::to_string(expected));
 }
 
+void CheckStartedOnce(const Outcome& outcome, const std::string& directory,
+                      const std::string& argument) {
+  CheckEqual(outcome.exit_code, 0, "exit code");
+  CheckEqual(outcome.boxes, 0, "boxes");
+  CheckEqual(outcome.started.size(), 1, "starts");
+  if (outcome.started.size() != 1) return;
+  CheckEqual(outcome.started[0].directory, directory, "current directory of the start");
+  CheckEqual(outcome.started[0].command_line, "\"" + directory + "\\REVADOR.EXE\" " + argument,
+             "command line of the start");
+}
+
 void CheckReport(const Outcome& outcome, const std::string& class_name,
                  const std::string& module_name, const std::string& message_and_ending) {
   CheckEqual(outcome.boxes, 1, "report boxes");

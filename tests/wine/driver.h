@@ -58,6 +58,10 @@ extern int failures;
 void Check(bool ok, const std::string& what);
 void CheckEqual(const std::string& actual, const std::string& expected, const std::string& what);
 void CheckEqual(long long actual, long long expected, const std::string& what);
+// The run ended normally after one start, from |directory| with |argument|
+// handed on.
+void CheckStartedOnce(const Outcome& outcome, const std::string& directory,
+                      const std::string& argument);
 // The report text matches class, module name, any address and message.
 void CheckReport(const Outcome& outcome, const std::string& class_name,
                  const std::string& module_name, const std::string& message_and_ending);
