@@ -48,7 +48,7 @@ void PutAddress(Output& output, uintptr_t address) {
 
 void LoadMessage(UINT id, char* buffer, int capacity) {
   buffer[0] = '\0';
-  if (LoadStringA(nullptr, id, buffer, capacity) <= 0) buffer[0] = '\0';
+  if (LoadStringA(GetModuleHandleA(nullptr), id, buffer, capacity) <= 0) buffer[0] = '\0';
 }
 
 void FormatText(char* out, int capacity, const char* format, const FormatArg* args,

@@ -71,6 +71,7 @@ constexpr UINT MB_TASKMODAL = 0x2000;
 // kernel32
 LPSTR WINAPI GetCommandLineA();
 DWORD WINAPI GetModuleFileNameA(HMODULE module, LPSTR filename, DWORD size);
+HMODULE WINAPI GetModuleHandleA(LPCSTR module_name);
 UINT WINAPI GetPrivateProfileIntA(LPCSTR section, LPCSTR key, int default_value,
                                   LPCSTR file_name);
 BOOL WINAPI SetCurrentDirectoryA(LPCSTR path);

@@ -15,6 +15,8 @@ struct SplitCase {
   std::vector<std::string> arguments;  // 1 to the count
 };
 
+void PrintTo(const SplitCase& c, std::ostream* os) { *os << c.name; }
+
 class Split : public testing::TestWithParam<SplitCase> {};
 
 TEST_P(Split, GivesCountAndArguments) {
@@ -87,6 +89,8 @@ struct EqualityCase {
   const char* argument;
   bool equal;
 };
+
+void PrintTo(const EqualityCase& c, std::ostream* os) { *os << '"' << c.argument << '"'; }
 
 class Switch : public testing::TestWithParam<EqualityCase> {};
 

@@ -19,6 +19,8 @@ FakeWin32 fake;
 
 namespace {
 
+const HMODULE kExecutableModule = reinterpret_cast<HMODULE>(0x400000);
+
 std::string Quote(const char* text) { return text ? "\"" + std::string(text) + "\"" : "null"; }
 
 std::string Hex(uint32_t value) {
@@ -102,6 +104,11 @@ DWORD WINAPI GetModuleFileNameA(HMODULE module, LPSTR filename, DWORD size) {
   }
   std::memcpy(filename, path.c_str(), path.size() + 1);
   return static_cast<DWORD>(path.size());
+}
+
+HMODULE WINAPI GetModuleHandleA(LPCSTR module_name) {
+  Require(module_name == nullptr, "GetModuleHandleA for a module other than the executable");
+  return kExecutableModule;
 }
 
 UINT WINAPI GetPrivateProfileIntA(LPCSTR section, LPCSTR key, int default_value,
@@ -197,7 +204,8 @@ int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
   return 1;
 }
 
-int WINAPI LoadStringA(HINSTANCE, UINT id, LPSTR buffer, int buffer_max) {
+int WINAPI LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int buffer_max) {
+  Require(instance == kExecutableModule, "LoadStringA from a module other than the executable");
   std::string text = Message(id).substr(0, buffer_max - 1);
   std::memcpy(buffer, text.c_str(), text.size() + 1);
   return static_cast<int>(text.size());

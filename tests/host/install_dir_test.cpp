@@ -43,6 +43,8 @@ std::vector<std::string> CallsFor(const ValueCase& c) {
   return calls;
 }
 
+void PrintTo(const ValueCase& c, std::ostream* os) { *os << c.name; }
+
 class ReadInstallDirTable : public testing::TestWithParam<ValueCase> {};
 
 TEST_P(ReadInstallDirTable, OutcomeCallsAndNoKeyLeftOpen) {

@@ -20,6 +20,8 @@ struct DirectoryCase {
   std::string directory;
 };
 
+void PrintTo(const DirectoryCase& c, std::ostream* os) { *os << testing::PrintToString(c.path); }
+
 class DirectoryOf : public testing::TestWithParam<DirectoryCase> {};
 
 TEST_P(DirectoryOf, EndsAtTheLastRealSeparator) {
@@ -44,6 +46,8 @@ struct StripCase {
   std::string text;
   std::string stripped;
 };
+
+void PrintTo(const StripCase& c, std::ostream* os) { *os << testing::PrintToString(c.text); }
 
 class Strip : public testing::TestWithParam<StripCase> {};
 

@@ -20,6 +20,8 @@ struct GateCase {
   bool skipped;
 };
 
+void PrintTo(const GateCase& c, std::ostream* os) { *os << c.name; }
+
 class AutoStartGate : public testing::TestWithParam<GateCase> {};
 
 TEST_P(AutoStartGate, SkipsOnlyASwitchedOffAutoStart) {
