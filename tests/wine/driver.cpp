@@ -142,16 +142,18 @@ Outcome Run(const Installation& installation, const std::string& command_line,
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
   std::string mutable_line = command_line;
-  DWORD flags = options.while_suspended ? CREATE_SUSPENDED : 0;
+  // The launcher runs in a job, which what it starts joins too: the run is
+  // over when the job is empty, whether or not WinExec waited for the start.
+  HANDLE job = CreateJobObjectA(nullptr, nullptr);
   if (!CreateProcessA(installation.launcher.c_str(), mutable_line.data(), nullptr, nullptr, FALSE,
-                      flags, nullptr, "C:\\", &startup, &process)) {
+                      CREATE_SUSPENDED, nullptr, "C:\\", &startup, &process)) {
     Check(false, "CreateProcessA " + installation.launcher);
+    CloseHandle(job);
     return outcome;
   }
-  if (options.while_suspended) {
-    options.while_suspended(installation);
-    ResumeThread(process.hThread);
-  }
+  AssignProcessToJobObject(job, process.hProcess);
+  if (options.while_suspended) options.while_suspended(installation);
+  ResumeThread(process.hThread);
   DWORD waited = 0;
   for (;;) {
     DWORD result = MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 50, QS_ALLINPUT);
@@ -178,6 +180,16 @@ Outcome Run(const Installation& installation, const std::string& command_line,
   GetExitCodeProcess(process.hProcess, &outcome.exit_code);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
+  for (int i = 0; i < 200; ++i) {
+    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting{};
+    if (!QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &accounting,
+                                   sizeof accounting, nullptr) ||
+        accounting.ActiveProcesses == 0) {
+      break;
+    }
+    Sleep(50);
+  }
+  CloseHandle(job);
   outcome.started = ReadRecords();
   Check(!outcome.timed_out, "the launcher ended in time");
   return outcome;

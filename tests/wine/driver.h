@@ -43,13 +43,14 @@ struct Outcome {
 };
 
 struct RunOptions {
-  // Runs with the launcher created suspended, before it is resumed.
+  // Runs while the launcher is created but still suspended.
   void (*while_suspended)(const Installation&) = nullptr;
   DWORD timeout_ms = 60000;
 };
 
-// Starts |launcher| with exactly |command_line| and waits for it to end,
-// pumping messages for windows of this process and closing report boxes.
+// Starts |launcher| with exactly |command_line| and waits for it, and for
+// whatever it started, to end; meanwhile pumps messages for this process's
+// windows and reads and closes report boxes.
 Outcome Run(const Installation& installation, const std::string& command_line,
             const RunOptions& options = {});
 
