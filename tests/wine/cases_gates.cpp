@@ -32,11 +32,14 @@ void RunningCopyIsRestoredAndRaised(const std::string& sandbox) {
   Installation own = Install(sandbox + "\\own", true);
   WriteSettings("");
   HWND window = MakeWindow("rorUVIDAzazezude", SW_SHOWMINIMIZED);
+  HWND other = MakeWindow("e2e other window", SW_SHOWNORMAL);  // above it
   Check(IsIconic(window), "the window starts minimized");
   Outcome outcome = Run(own, "LX7314.EXE doc");
   CheckEqual(outcome.exit_code, 0, "exit code");
   CheckEqual(outcome.started.size(), 0, "starts");
   Check(!IsIconic(window) && IsWindowVisible(window), "the window is shown normally");
+  Check(GetTopWindow(nullptr) == window, "the window is raised to the top");
+  DestroyWindow(other);
   DestroyWindow(window);
 }
 
