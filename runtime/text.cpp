@@ -99,7 +99,3 @@ char* Text::SetLength(size_t length) {
   }
   return bytes_ ? bytes_ : const_cast<char*>("");
 }
-
-bool operator==(const Text& a, const Text& b) {
-  return a.Length() == b.Length() && std::memcmp(a.CStr(), b.CStr(), a.Length()) == 0;
-}

@@ -44,5 +44,3 @@ class Text {
   size_t length_ = 0;
   size_t capacity_ = 0;  // bytes available before the terminating zero
 };
-
-bool operator==(const Text& a, const Text& b);

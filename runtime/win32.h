@@ -23,7 +23,6 @@ typedef LONG LSTATUS;
 typedef unsigned char BYTE;
 typedef char* LPSTR;
 typedef const char* LPCSTR;
-typedef uintptr_t UINT_PTR;
 typedef intptr_t LPARAM;
 typedef uintptr_t SIZE_T;
 typedef void* HANDLE;
@@ -45,7 +44,6 @@ typedef BOOL(CALLBACK* WNDENUMPROC)(HWND, LPARAM);
 
 constexpr LONG ERROR_SUCCESS = 0;
 constexpr DWORD ERROR_FILE_NOT_FOUND = 2;
-constexpr DWORD ERROR_PATH_NOT_FOUND = 3;
 constexpr DWORD ERROR_ACCESS_DENIED = 5;
 constexpr DWORD ERROR_MORE_DATA = 234;
 constexpr DWORD ERROR_INSUFFICIENT_BUFFER = 122;
@@ -57,7 +55,6 @@ constexpr DWORD REG_BINARY = 3;
 constexpr DWORD REG_DWORD = 4;
 constexpr DWORD REG_MULTI_SZ = 7;
 constexpr REGSAM KEY_READ = 0x20019;
-constexpr REGSAM KEY_ALL_ACCESS = 0xF003F;
 
 constexpr UINT SW_SHOWNORMAL = 1;
 constexpr UINT SW_SHOW = 5;
