@@ -14,8 +14,7 @@ struct Hostile {
   std::string command_line;           // after "LX7314.EXE"; unused when |whole_line|
   bool whole_line = false;            // command_line is the whole line
   std::string settings;               // lines of [REVADOR], or none
-  bool install_dir = false;           // InstallDir is |install_dir_data| (REG_SZ)
-  std::string install_dir_data;
+  std::string install_dir_data;       // InstallDir as REG_SZ, unless empty
   Ending ending = Ending::kStart;
   std::string handed_on;              // for kStart: the argument, when checked
   bool check_handed_on = false;
@@ -30,7 +29,7 @@ void RunHostile(const std::string& sandbox, const Hostile& h) {
     start_directory = sandbox + "\\installed";
     PlaceStub(start_directory);
     SetInstallDir(REG_SZ, start_directory);  // no terminating zero
-  } else if (h.install_dir) {
+  } else if (!h.install_dir_data.empty()) {
     SetInstallDir(REG_SZ, h.install_dir_data);
   }
   Outcome outcome = Run(own, h.whole_line ? h.command_line : "LX7314.EXE" + h.command_line);
@@ -56,33 +55,33 @@ void RunHostile(const std::string& sandbox, const Hostile& h) {
 
 Hostile LongCommandLine() {
   std::string argument(32000 - 11, 'a');
-  return {" " + argument, false, "", false, "", Ending::kStart, argument, true};
+  return {" " + argument, false, "", "", Ending::kStart, argument, true};
 }
 
 Hostile ThousandArguments() {
   std::string line;
   for (int i = 1; i <= 1000; ++i) line += " a" + std::to_string(i);
-  return {line, false, "", false, "", Ending::kStart, "a1", true};
+  return {line, false, "", "", Ending::kStart, "a1", true};
 }
 
 Hostile ControlBytes() {
   std::string line;
   for (char byte = 0x01; byte <= 0x1F; ++byte) line += std::string(1, byte) + "x";
-  return {line, false, "", false, "", Ending::kStart, "x", true};
+  return {line, false, "", "", Ending::kStart, "x", true};
 }
 
 Hostile HighBytes() {
   std::string line = " ";
   for (int byte = 0x80; byte <= 0xFF; ++byte) line += static_cast<char>(byte);
   line += " \x81 \xE0";  // lone lead bytes
-  return {line, false, "", false, "", Ending::kStart, "", false};
+  return {line, false, "", "", Ending::kStart, "", false};
 }
 
 Hostile LongQuotedArgument() {
   std::string argument;
   while (argument.size() < 300) argument += "word ";
   argument.resize(300);
-  return {" \"" + argument + "\"", false, "", false, "", Ending::kStart, argument, true};
+  return {" \"" + argument + "\"", false, "", "", Ending::kStart, argument, true};
 }
 
 // AUTOSTART as written, with the switch: the ending follows whatever
@@ -90,12 +89,12 @@ Hostile LongQuotedArgument() {
 Hostile Setting(const std::string& value) {
   WriteSettings("AUTOSTART=" + value + "\r\n");
   bool on = GetPrivateProfileIntA("REVADOR", "AUTOSTART", 0, "LX7314.INI") != 0;
-  return {" /autostart", false, "AUTOSTART=" + value + "\r\n", false, "",
+  return {" /autostart", false, "AUTOSTART=" + value + "\r\n", "",
           on ? Ending::kNothing : Ending::kStart, "/autostart", !on};
 }
 
 Hostile HugeInstallDir() {
-  return {" doc", false, "", true, std::string(1 << 20, 'd'), Ending::kStart, "doc", true};
+  return {" doc", false, "", std::string(1 << 20, 'd'), Ending::kStart, "doc", true};
 }
 
 const struct {
@@ -104,10 +103,10 @@ const struct {
 } kHostile[] = {
     {"hostile_32000_byte_command_line", LongCommandLine},
     {"hostile_1000_arguments", ThousandArguments},
-    {"hostile_unbalanced_quote", [] { return Hostile{" \"abc def", false, "", false, "", Ending::kStart, "abc def", true}; }},
+    {"hostile_unbalanced_quote", [] { return Hostile{" \"abc def", false, "", "", Ending::kStart, "abc def", true}; }},
     {"hostile_control_bytes", ControlBytes},
     {"hostile_high_bytes", HighBytes},
-    {"hostile_empty_command_line", [] { return Hostile{"", true, "", false, "", Ending::kStart, "", true}; }},
+    {"hostile_empty_command_line", [] { return Hostile{"", true, "", "", Ending::kStart, "", true}; }},
     {"hostile_300_byte_argument", LongQuotedArgument},
     {"hostile_setting_abc", [] { return Setting("abc"); }},
     {"hostile_setting_minus_one", [] { return Setting("-1"); }},
@@ -116,7 +115,7 @@ const struct {
     {"hostile_setting_huge", [] { return Setting("99999999999"); }},
     {"hostile_install_dir_1mb", HugeInstallDir},
     {"hostile_install_dir_without_zero", [] {
-       Hostile h{" doc", false, "", false, "", Ending::kStart, "doc", true};
+       Hostile h{" doc", false, "", "", Ending::kStart, "doc", true};
        h.stub_in_install_dir = true;
        return h;
      }},
