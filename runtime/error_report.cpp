@@ -12,7 +12,18 @@ namespace {
 constexpr int kReportTextArea = 64;    // the format and the title each fit in 63 bytes
 constexpr size_t kModuleNameMax = 63;  // bytes, cut without regard to characters
 
+// The linker's default base for an executable (tests/build checks the file).
+// With ASLR, Windows loads the image elsewhere after every boot; counted from
+// this base, the same fault always shows the same address, and that address
+// can be looked up in the link map.
+constexpr uintptr_t kPreferredImageBase = 0x00400000;
+
 }  // namespace
+
+uintptr_t AddressAtPreferredBase(uintptr_t address, uintptr_t actual_base) {
+  if (address == 0) return 0;
+  return static_cast<uint32_t>(address - actual_base + kPreferredImageBase);
+}
 
 void FormatErrorReport(MessageBuffer& report, const char* class_name,
                        const Text& module_path, uintptr_t address, const char* message) {
@@ -32,6 +43,7 @@ void FormatErrorReport(MessageBuffer& report, const char* class_name,
 }
 
 void ShowErrorReport(const char* class_name, uintptr_t address, const char* message) {
+  address = AddressAtPreferredBase(address, reinterpret_cast<uintptr_t>(GetModuleHandleA(nullptr)));
   MessageBuffer report;
   try {
     FormatErrorReport(report, class_name, ModuleFileName(), address, message);

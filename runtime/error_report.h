@@ -11,6 +11,10 @@
 #include "runtime/messages.h"
 #include "runtime/text.h"
 
+// Where |address| would lie had the image been loaded at its preferred base
+// rather than at |actual_base|; 0, the unknown address, stays 0.
+uintptr_t AddressAtPreferredBase(uintptr_t address, uintptr_t actual_base);
+
 // The report text for an error, given the launcher's full path.
 void FormatErrorReport(MessageBuffer& report, const char* class_name,
                        const Text& module_path, uintptr_t address, const char* message);

@@ -26,7 +26,16 @@ if [ ! -x "$qemu" ]; then
   trap 'rm -rf "$work"' EXIT
   chmod 755 "$work"
   mkdir -p "$work/lists/partial" "$work/archives/partial"
-  echo "deb [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian trixie main" \
+  # The archive this machine already uses (a mirror, say), only with the
+  # suite of Debian 13 in place of its own.
+  own_suite=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+  archive=$(apt-get indextargets --no-release-info --format '$(REPO_URI) $(RELEASE) $(COMPONENT)' \
+              'Created-By: Packages' | awk -v suite="$own_suite" '$2 == suite && $3 == "main" {print $1; exit}')
+  if [ -z "$archive" ]; then
+    echo "setup-ia32: no Debian archive for '$own_suite' among the apt sources" >&2
+    exit 1
+  fi
+  echo "deb [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $archive trixie main" \
     > "$work/sources.list"
   apt_options=(-o Dir::Etc::SourceList="$work/sources.list" -o Dir::Etc::SourceParts=/dev/null
                -o Dir::State::Lists="$work/lists" -o Dir::Cache::Archives="$work/archives"

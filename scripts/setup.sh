@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building and testing the launcher needs on Debian 12:
 # the i686 mingw-w64 cross-compiler, 32-bit Wine, a virtual X display and
-# the ja_JP.UTF-8 locale (so Wine's ANSI code page is 932).  Does nothing
+# the ja_JP.UTF-8 locale (so Wine's ANSI code page is 932), and pefile for
+# the checks on the built file.  Does nothing
 # when everything is already there.
 set -euo pipefail
 
@@ -9,7 +10,7 @@ need_packages=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 
 for pkg in cmake make g++ libgtest-dev g++-mingw-w64-i686 wine wine32:i386 xvfb xauth \
-           locales fonts-ipafont-gothic clang-14 libclang-rt-14-dev; do
+           locales fonts-ipafont-gothic clang-14 libclang-rt-14-dev python3-pefile; do
   have "$pkg" || need_packages+=("$pkg")
 done
 locale_missing=0

@@ -70,6 +70,33 @@ TEST(ErrorReport, LongTextIsCutTo255Bytes) {
   EXPECT_EQ(report.size(), 255u);
 }
 
+TEST(ErrorReport, AddressIsCountedFromThePreferredBase) {
+  const struct {
+    uintptr_t address, actual_base, shown;
+  } cases[] = {
+      {0x00401A2B, 0x00400000, 0x00401A2B},  // loaded where the linker meant it
+      {0x00A31A2B, 0x00A30000, 0x00401A2B},  // moved up by ASLR
+      {0x00011A2B, 0x00010000, 0x00401A2B},  // moved down
+      {0x7FFE1A2B, 0x7FFE0000, 0x00401A2B},
+      {0, 0x00A30000, 0},                    // unknown stays unknown
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(AddressAtPreferredBase(c.address, c.actual_base), c.shown) << std::hex << c.address;
+  }
+}
+
+TEST(ErrorReport, ShownAddressIsTheSameWhereverTheImageWasLoaded) {
+  for (uintptr_t base : {0x00400000u, 0x00A30000u, 0x01170000u}) {
+    fake = FakeWin32();
+    fake.executable_base = base;
+    ShowErrorReport("E", base + 0x1A2B, "m");
+    ASSERT_EQ(fake.message_boxes.size(), 1u);
+    EXPECT_NE(fake.message_boxes[0].text.find(Sjis("\n00401A2B で発生しました。\n")),
+              std::string::npos)
+        << fake.message_boxes[0].text;
+  }
+}
+
 void RaiseRegistryError() { RaiseRegistryException("broken"); }
 
 TEST(RunProgram, ReportsAnUncaughtErrorOnceAndGivesOne) {

@@ -19,8 +19,6 @@ FakeWin32 fake;
 
 namespace {
 
-const HMODULE kExecutableModule = reinterpret_cast<HMODULE>(0x400000);
-
 std::string Quote(const char* text) { return text ? "\"" + std::string(text) + "\"" : "null"; }
 
 std::string Hex(uint32_t value) {
@@ -108,7 +106,7 @@ DWORD WINAPI GetModuleFileNameA(HMODULE module, LPSTR filename, DWORD size) {
 
 HMODULE WINAPI GetModuleHandleA(LPCSTR module_name) {
   Require(module_name == nullptr, "GetModuleHandleA for a module other than the executable");
-  return kExecutableModule;
+  return reinterpret_cast<HMODULE>(fake.executable_base);
 }
 
 UINT WINAPI GetPrivateProfileIntA(LPCSTR section, LPCSTR key, int default_value,
@@ -205,7 +203,8 @@ int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
 }
 
 int WINAPI LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int buffer_max) {
-  Require(instance == kExecutableModule, "LoadStringA from a module other than the executable");
+  Require(instance == reinterpret_cast<HMODULE>(fake.executable_base),
+          "LoadStringA from a module other than the executable");
   std::string text = Message(id).substr(0, buffer_max - 1);
   std::memcpy(buffer, text.c_str(), text.size() + 1);
   return static_cast<int>(text.size());

@@ -39,6 +39,7 @@ struct FakeWin32 {
   // kernel32
   std::string command_line;
   std::optional<std::string> module_path = std::string("C:\\Tools\\LX7314.EXE");
+  uintptr_t executable_base = 0x400000;  // where the executable was loaded
   std::map<std::string, DWORD> refused_directories;  // path -> GetLastError code
   std::string current_directory = "C:\\Start";
   UINT winexec_result = 33;
