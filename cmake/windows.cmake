@@ -18,7 +18,8 @@ add_library(launcher_core STATIC ${LAUNCHER_SOURCES})
 target_include_directories(launcher_core PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(launcher_core PUBLIC ${WINDOWS_COMPILE_OPTIONS})
 
-add_executable(launcher WIN32 src/main.cpp res/launcher.rc)
+# The launcher binds USER32 and ADVAPI32 at first use (runtime/late_binding.cpp).
+add_executable(launcher WIN32 src/main.cpp runtime/late_binding.cpp res/launcher.rc)
 set_target_properties(launcher PROPERTIES OUTPUT_NAME LX7314 SUFFIX .EXE)
 target_link_libraries(launcher PRIVATE launcher_core)
 target_link_options(launcher PRIVATE ${WINDOWS_LINK_OPTIONS})
@@ -34,8 +35,10 @@ add_test(NAME build.reproducible
 add_test(NAME build.windows_image
          COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tests/build/check_windows_image.py
                  $<TARGET_FILE:launcher>)
-# 67,584 bytes when set, and a margin of two file-alignment pages.
-set(LAUNCHER_SIZE_BUDGET 68608)
+# 67,584 bytes when first set, with a margin of two file-alignment pages
+# (68,608); the fuller manifest took one of them.  Binding USER32 and
+# ADVAPI32 at first use added three pages (1,536 bytes) and the budget with it.
+set(LAUNCHER_SIZE_BUDGET 70144)
 add_test(NAME build.size_budget
          COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check_size.sh $<TARGET_FILE:launcher>
                  ${LAUNCHER_SIZE_BUDGET})

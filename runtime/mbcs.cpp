@@ -28,7 +28,8 @@ size_t LastDelimiter(const Text& text, const char* delimiters) {
       p += 2;  // a lead byte in the last position ends the walk
       continue;
     }
-    if (std::strchr(delimiters, byte)) last = p;
+    // strchr also finds the terminating zero of |delimiters|.
+    if (byte != 0 && std::strchr(delimiters, byte)) last = p;
     p += 1;
   }
   return last;

@@ -24,8 +24,9 @@ class Text {
   bool IsEmpty() const { return length_ == 0; }
   // Never null: the empty text is "".
   const char* CStr() const { return bytes_ ? bytes_ : ""; }
+  // The byte at |index|; 0 at Length() (the terminating zero) and beyond.
   unsigned char ByteAt(size_t index) const {
-    return static_cast<unsigned char>(bytes_[index]);
+    return index < length_ ? static_cast<unsigned char>(bytes_[index]) : 0;
   }
 
   void Append(const char* bytes, size_t length);

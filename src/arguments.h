@@ -18,3 +18,7 @@ Text ArgumentAt(int index);
 
 // Equal length and equal bytes once a to z are folded to A to Z; no locale.
 bool EqualIgnoringCase(const Text& a, const char* b);
+
+// True when one of arguments 1 to ArgumentCount() is EqualIgnoringCase to
+// |wanted|.  One walk over the command line, building no argument.
+bool AnyArgumentEqualsIgnoringCase(const char* wanted);

@@ -23,11 +23,7 @@ bool SettingEnabled(const char* key) {
 
 bool SkipAutoStart() {
   if (!SettingEnabled("AUTOSTART")) return false;
-  int count = ArgumentCount();
-  for (int i = 1; i <= count; ++i) {
-    if (EqualIgnoringCase(ArgumentAt(i), kAutoStartSwitch)) return true;
-  }
-  return false;
+  return AnyArgumentEqualsIgnoringCase(kAutoStartSwitch);
 }
 
 bool ForceMultiEnabled() { return SettingEnabled("FORCEMULTI"); }

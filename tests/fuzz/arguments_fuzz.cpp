@@ -1,5 +1,7 @@
 // The splitter on any command line: the count agrees with the arguments,
 // no argument holds a quote or a zero byte, and past the count is empty.
+// The one-walk search for a switch agrees with comparing every argument in
+// turn.
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -25,5 +27,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(total <= size);
   FUZZ_CHECK(ArgumentAt(count + 1).IsEmpty());
   FUZZ_CHECK(ArgumentAt(count + 7).IsEmpty());
+
+  auto compare_each = [count](const char* wanted) {
+    for (int i = 1; i <= count; ++i) {
+      if (EqualIgnoringCase(ArgumentAt(i), wanted)) return true;
+    }
+    return false;
+  };
+  FUZZ_CHECK(AnyArgumentEqualsIgnoringCase("/autostart") == compare_each("/autostart"));
+  if (count > 0) {
+    std::string last = ArgumentAt(count).CStr();
+    for (char& c : last) {
+      if (c >= 'A' && c <= 'Z') c += 0x20;
+    }
+    FUZZ_CHECK(AnyArgumentEqualsIgnoringCase(last.c_str()));
+    last.pop_back();
+    FUZZ_CHECK(AnyArgumentEqualsIgnoringCase(last.c_str()) == compare_each(last.c_str()));
+  }
   return 0;
 }

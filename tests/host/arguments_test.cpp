@@ -106,6 +106,49 @@ INSTANTIATE_TEST_SUITE_P(
                     EqualityCase{"-autostart", false}, EqualityCase{"/autostartx", false},
                     EqualityCase{"", false}));
 
+struct SearchCase {
+  const char* name;
+  std::string command_line;
+  bool found;  // "/autostart" is one of the arguments
+};
+
+void PrintTo(const SearchCase& c, std::ostream* os) { *os << c.name; }
+
+class SwitchSearch : public testing::TestWithParam<SearchCase> {};
+
+TEST_P(SwitchSearch, FindsTheSwitchAsAWholeArgument) {
+  fake.command_line = GetParam().command_line;
+  EXPECT_EQ(AnyArgumentEqualsIgnoringCase("/autostart"), GetParam().found);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, SwitchSearch,
+    testing::Values(SearchCase{"Alone", "p /autostart", true},
+                    SearchCase{"LastOfThreeInMixedCase", "p a b /AutoStart", true},
+                    SearchCase{"JoinedFromQuotedStretches", "p /auto\"sta\"rt", true},
+                    SearchCase{"AfterTwoQuotes", "p \"\" /autostart", true},
+                    SearchCase{"WithABlankInsideQuotes", "p \"/autostart \"", false},
+                    SearchCase{"OnlyAsTheProgramName", "/autostart a", false},
+                    SearchCase{"Prefix", "p /auto", false},
+                    SearchCase{"Longer", "p /autostartx /autostart:", false},
+                    SearchCase{"InsideAnUnclosedQuote", "p \"a /autostart", false},
+                    SearchCase{"NoArguments", "p", false},
+                    SearchCase{"EmptyCommandLine", "", false}),
+    [](const testing::TestParamInfo<SearchCase>& info) { return info.param.name; });
+
+TEST(Arguments, SkippedArgumentsAreNeverBuilt) {
+  // The most one-byte arguments a command line holds.
+  std::string command_line = "LX7314.EXE";
+  for (int i = 0; i < 15980; ++i) command_line += " x";
+  fake.command_line = command_line;
+  EXPECT_EQ(ArgumentCount(), 15980);
+  EXPECT_FALSE(AnyArgumentEqualsIgnoringCase("/autostart"));
+  EXPECT_EQ(fake.allocations, 0);
+  EXPECT_STREQ(ArgumentAt(15980).CStr(), "x");
+  EXPECT_EQ(fake.allocations, 1);  // the one argument asked for
+  EXPECT_EQ(fake.command_line_fetches, 3);
+}
+
 TEST(EqualIgnoringCase, FoldsOnlyAsciiLetters) {
   // The trail byte 0x61 of a double-byte character folds like any byte; 0x81
   // is not a letter and stays as it is.

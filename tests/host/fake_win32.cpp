@@ -87,7 +87,10 @@ std::string Message(UINT id) {
 
 // kernel32
 
-LPSTR WINAPI GetCommandLineA() { return fake.command_line.data(); }
+LPSTR WINAPI GetCommandLineA() {
+  ++fake.command_line_fetches;
+  return fake.command_line.data();
+}
 
 DWORD WINAPI GetModuleFileNameA(HMODULE module, LPSTR filename, DWORD size) {
   fake.calls.push_back("GetModuleFileNameA(" + std::to_string(size) + ")");
@@ -150,6 +153,7 @@ HANDLE WINAPI GetProcessHeap() { return reinterpret_cast<HANDLE>(0x4EA9); }
 
 void* WINAPI HeapAlloc(HANDLE heap, DWORD, SIZE_T bytes) {
   Require(heap == GetProcessHeap(), "HeapAlloc on another heap");
+  ++fake.allocations;
   if (fake.allocations_before_failure == 0) return nullptr;
   if (fake.allocations_before_failure > 0) --fake.allocations_before_failure;
   return std::malloc(bytes);

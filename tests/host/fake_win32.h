@@ -46,6 +46,8 @@ struct FakeWin32 {
   std::vector<std::string> started;  // command lines handed to WinExec
   std::map<std::string, UINT> settings;  // REVADOR keys of LX7314.INI
   int allocations_before_failure = -1;   // -1: the heap never runs out
+  int allocations = 0;                   // HeapAlloc calls
+  int command_line_fetches = 0;          // GetCommandLineA calls
   bool heap_exhausted_by_directory_change = false;
 
   // user32
