@@ -9,11 +9,16 @@ const char kMainClass[] = "ROrUvidaZazeZude";
 void SuppressedAutoStartDoesNothing(const std::string& sandbox) {
   Installation own = Install(sandbox + "\\own", true);
   WriteSettings("AUTOSTART=1\r\n");
-  Outcome outcome = Run(own, "LX7314.EXE /autostart");
+  RunOptions watched;
+  watched.watch_dlls = true;
+  Outcome outcome = Run(own, "LX7314.EXE /autostart", watched);
   WriteSettings("");
   CheckEqual(outcome.exit_code, 0, "exit code");
   CheckEqual(outcome.boxes, 0, "boxes");
   CheckEqual(outcome.started.size(), 0, "starts");
+  Check(Loaded(outcome, "kernel32.dll"), "the DLLs loaded are seen");
+  Check(!Loaded(outcome, "user32.dll") && !Loaded(outcome, "advapi32.dll"),
+        "a suppressed run loads neither USER32 nor ADVAPI32");
 }
 
 void AutoStartZeroHandsTheSwitchOn(const std::string& sandbox) {
@@ -57,10 +62,15 @@ void ForceMultiStartsAnotherCopy(const std::string& sandbox) {
   Installation own = Install(sandbox + "\\own", true);
   WriteSettings("FORCEMULTI=1\r\n");
   HWND window = MakeWindow(kMainClass, SW_SHOWMINIMIZED);
-  Outcome outcome = Run(own, "LX7314.EXE doc");
+  RunOptions watched;
+  watched.watch_dlls = true;
+  Outcome outcome = Run(own, "LX7314.EXE doc", watched);
   WriteSettings("");
   CheckEqual(outcome.started.size(), 1, "starts");
   Check(IsIconic(window), "the window is untouched");
+  // No window search, yet USER32 is there for the start: WinExec then waits
+  // for the started program as it always has.
+  Check(Loaded(outcome, "user32.dll"), "USER32 is loaded before the start");
   DestroyWindow(window);
 }
 

@@ -80,6 +80,44 @@ std::vector<Started> ReadRecords() {
   return started;
 }
 
+// The lower-case file name of the DLL a load event reports.
+std::string LoadedDllName(const LOAD_DLL_DEBUG_INFO& load) {
+  char path[MAX_PATH] = "";
+  if (load.hFile) {
+    GetFinalPathNameByHandleA(load.hFile, path, sizeof path, FILE_NAME_NORMALIZED);
+    CloseHandle(load.hFile);
+  }
+  std::string name = path;
+  name = name.substr(name.find_last_of("\\/") + 1);
+  for (char& c : name) {
+    if (c >= 'A' && c <= 'Z') c += 'a' - 'A';
+  }
+  return name;
+}
+
+// Lets a debuggee run on, noting the DLLs it loads; its own exceptions go to
+// its own handlers.
+void DrainDebugEvents(Outcome& outcome) {
+  DEBUG_EVENT event;
+  while (WaitForDebugEvent(&event, 0)) {
+    DWORD status = DBG_CONTINUE;
+    switch (event.dwDebugEventCode) {
+      case LOAD_DLL_DEBUG_EVENT:
+        outcome.dlls.push_back(LoadedDllName(event.u.LoadDll));
+        break;
+      case CREATE_PROCESS_DEBUG_EVENT:
+        if (event.u.CreateProcessInfo.hFile) CloseHandle(event.u.CreateProcessInfo.hFile);
+        break;
+      case EXCEPTION_DEBUG_EVENT:
+        if (event.u.Exception.ExceptionRecord.ExceptionCode != EXCEPTION_BREAKPOINT) {
+          status = DBG_EXCEPTION_NOT_HANDLED;
+        }
+        break;
+    }
+    ContinueDebugEvent(event.dwProcessId, event.dwThreadId, status);
+  }
+}
+
 std::string DosPath(const char* unix_path) {
   std::string path = std::string("Z:") + unix_path;
   for (char& c : path) {
@@ -145,8 +183,9 @@ Outcome Run(const Installation& installation, const std::string& command_line,
   // The launcher runs in a job, which what it starts joins too: the run is
   // over when the job is empty, whether or not WinExec waited for the start.
   HANDLE job = CreateJobObjectA(nullptr, nullptr);
+  DWORD flags = CREATE_SUSPENDED | (options.watch_dlls ? DEBUG_ONLY_THIS_PROCESS : 0);
   if (!CreateProcessA(installation.launcher.c_str(), mutable_line.data(), nullptr, nullptr, FALSE,
-                      CREATE_SUSPENDED, nullptr, "C:\\", &startup, &process)) {
+                      flags, nullptr, "C:\\", &startup, &process)) {
     Check(false, "CreateProcessA " + installation.launcher);
     CloseHandle(job);
     return outcome;
@@ -156,6 +195,7 @@ Outcome Run(const Installation& installation, const std::string& command_line,
   ResumeThread(process.hThread);
   DWORD waited = 0;
   for (;;) {
+    if (options.watch_dlls) DrainDebugEvents(outcome);
     DWORD result = MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 50, QS_ALLINPUT);
     if (result == WAIT_OBJECT_0) break;
     MSG message;
@@ -193,6 +233,13 @@ Outcome Run(const Installation& installation, const std::string& command_line,
   outcome.started = ReadRecords();
   Check(!outcome.timed_out, "the launcher ended in time");
   return outcome;
+}
+
+bool Loaded(const Outcome& outcome, const std::string& dll) {
+  for (const std::string& name : outcome.dlls) {
+    if (name == dll) return true;
+  }
+  return false;
 }
 
 void Check(bool ok, const std::string& what) {

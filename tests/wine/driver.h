@@ -40,11 +40,14 @@ struct Outcome {
   std::string box_title;
   std::string box_text;
   std::vector<Started> started;  // what the stub recorded, in order
+  std::vector<std::string> dlls;  // with RunOptions::watch_dlls: file names, lower case
 };
 
 struct RunOptions {
   // Runs while the launcher is created but still suspended.
   void (*while_suspended)(const Installation&) = nullptr;
+  // Runs the launcher as a debuggee, to see which DLLs it loads.
+  bool watch_dlls = false;
   DWORD timeout_ms = 60000;
 };
 
@@ -53,6 +56,9 @@ struct RunOptions {
 // windows and reads and closes report boxes.
 Outcome Run(const Installation& installation, const std::string& command_line,
             const RunOptions& options = {});
+
+// Whether the launcher loaded |dll| (lower case, e.g. "user32.dll").
+bool Loaded(const Outcome& outcome, const std::string& dll);
 
 // Checks that print a line for each failure.
 extern int failures;
