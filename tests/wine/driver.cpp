@@ -80,6 +80,39 @@ std::vector<Started> ReadRecords() {
   return started;
 }
 
+// Whether the job still holds a program of the test's own.  Wine's own
+// programs (the desktop's explorer.exe, services) join the job too when a
+// run happens to start them, and they outlive the run: they are not waited
+// for.
+bool OwnProcessesLeft(HANDLE job) {
+  struct {
+    JOBOBJECT_BASIC_PROCESS_ID_LIST list;
+    ULONG_PTR more_ids[63];
+  } ids{};
+  ids.list.NumberOfAssignedProcesses = 64;
+  if (!QueryInformationJobObject(job, JobObjectBasicProcessIdList, &ids, sizeof ids, nullptr)) {
+    return false;
+  }
+  char windows[MAX_PATH];
+  UINT windows_length = GetWindowsDirectoryA(windows, MAX_PATH);
+  for (DWORD i = 0; i < ids.list.NumberOfProcessIdsInList; ++i) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE,
+                                 static_cast<DWORD>(ids.list.ProcessIdList[i]));
+    if (!process) continue;
+    char image[MAX_PATH] = "";
+    DWORD length = MAX_PATH;
+    QueryFullProcessImageNameA(process, 0, image, &length);
+    DWORD exit_code = 0;
+    bool running = GetExitCodeProcess(process, &exit_code) && exit_code == STILL_ACTIVE;
+    CloseHandle(process);
+    if (running && CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, image, windows_length,
+                                  windows, windows_length) != CSTR_EQUAL) {
+      return true;
+    }
+  }
+  return false;
+}
+
 // The lower-case file name of the DLL a load event reports.
 std::string LoadedDllName(const LOAD_DLL_DEBUG_INFO& load) {
   char path[MAX_PATH] = "";
@@ -181,7 +214,8 @@ Outcome Run(const Installation& installation, const std::string& command_line,
   PROCESS_INFORMATION process{};
   std::string mutable_line = command_line;
   // The launcher runs in a job, which what it starts joins too: the run is
-  // over when the job is empty, whether or not WinExec waited for the start.
+  // over when no program of ours is left in it, whether or not WinExec waited
+  // for the start.
   HANDLE job = CreateJobObjectA(nullptr, nullptr);
   DWORD flags = CREATE_SUSPENDED | (options.watch_dlls ? DEBUG_ONLY_THIS_PROCESS : 0);
   if (!CreateProcessA(installation.launcher.c_str(), mutable_line.data(), nullptr, nullptr, FALSE,
@@ -220,15 +254,7 @@ Outcome Run(const Installation& installation, const std::string& command_line,
   GetExitCodeProcess(process.hProcess, &outcome.exit_code);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
-  for (int i = 0; i < 200; ++i) {
-    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting{};
-    if (!QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &accounting,
-                                   sizeof accounting, nullptr) ||
-        accounting.ActiveProcesses == 0) {
-      break;
-    }
-    Sleep(50);
-  }
+  for (int i = 0; i < 200 && OwnProcessesLeft(job); ++i) Sleep(50);
   CloseHandle(job);
   outcome.started = ReadRecords();
   Check(!outcome.timed_out, "the launcher ended in time");
