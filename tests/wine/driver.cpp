@@ -186,9 +186,13 @@ std::string MakeSandbox(const std::string& name) {
   std::string sandbox = "C:\\e2e\\" + name;
   RemoveTree(sandbox);
   MakeDirectory(sandbox);
-  record_file = sandbox + "\\started.txt";
-  SetEnvironmentVariableA("REVADOR_RECORD", record_file.c_str());
+  RecordStartsIn(sandbox + "\\started.txt");
   return sandbox;
+}
+
+void RecordStartsIn(const std::string& file) {
+  record_file = file;
+  SetEnvironmentVariableA("REVADOR_RECORD", record_file.c_str());
 }
 
 void PlaceStub(const std::string& directory) {
@@ -240,6 +244,7 @@ Outcome Run(const Installation& installation, const std::string& command_line,
       ++outcome.boxes;
       outcome.box_title = WindowText(search.box);
       outcome.box_text = WindowText(GetDlgItem(search.box, 0xFFFF));
+      if (options.before_closing_box) options.before_closing_box(search.box);
       PostMessageA(search.box, WM_COMMAND, IDOK, 0);
       Sleep(200);
     }

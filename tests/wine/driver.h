@@ -22,6 +22,8 @@ struct Installation {
 
 // The case's sandbox, C:\e2e\<name>, emptied; REVADOR_RECORD points into it.
 std::string MakeSandbox(const std::string& name);
+// Where the stub records its starts (REVADOR_RECORD), and Run reads them.
+void RecordStartsIn(const std::string& file);
 void MakeDirectory(const std::string& path);
 // Copies LX7314.EXE, and the stub as REVADOR.EXE when |with_stub|, into
 // |directory|, which is made first.
@@ -48,6 +50,8 @@ struct RunOptions {
   void (*while_suspended)(const Installation&) = nullptr;
   // Runs the launcher as a debuggee, to see which DLLs it loads.
   bool watch_dlls = false;
+  // Runs when a report box has been read, before it is closed.
+  void (*before_closing_box)(HWND box) = nullptr;
   DWORD timeout_ms = 60000;
 };
 
