@@ -50,7 +50,7 @@ row 2 'InstallDir = C:\Program Files\ReVador\' "$document"
 from_scratch
 wine 'C:\demo\ReVador\REVADOR.EXE' /window >/dev/null 2>&1 &
 state=$(wine "$probe" running | tr -d '\r')
-row 3 "REVADOR.EXE running, its window $state" "$document"
+row 3 "REVADOR.EXE running: its main window $state, a palette of it in front" "$document"
 
 from_scratch
 printf '[REVADOR]\r\nAUTOSTART=1\r\n' > "$drive/windows/LX7314.INI"

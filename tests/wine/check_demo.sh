@@ -20,8 +20,8 @@ expect() {  # expect ROW TEXT
 }
 expect 1 '| 0 | started "C:\demo\ReVador\REVADOR.EXE" C:\My Documents\demo.rvd in C:\demo\ReVador |'
 expect 2 '| 0 | started "C:\Program Files\ReVador\REVADOR.EXE" C:\My Documents\demo.rvd in C:\Program Files\ReVador |'
-expect 3 'its window minimized'
-expect 3 '| 0 | running copy'"'"'s window: minimized'
+expect 3 'its main window minimized, not on top'
+expect 3 '| 0 | running copy'"'"'s window: minimized, not on top'
 expect 3 '-> shown normally, on top; nothing started |'
 expect 4 '| 0 | nothing started |'
 expect 5 '| 1 | report box "ｱﾌﾟﾘｹｰｼｮﾝ ｴﾗｰ": ERegistryExceptionがﾓｼﾞｭｰﾙ LX7314.EXE の / '

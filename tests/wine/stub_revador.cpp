@@ -5,13 +5,15 @@
 // waits until a started GUI program asks for input or ends).
 //
 // Started with the one argument /window, it is instead a running copy of
-// the main application: a top-level window of the main window class, shown
-// minimized, that stays until it is closed.
+// the main application: its main window, of the main window class, shown
+// minimized, and a second window of its own in front of it, a palette; it
+// runs until the main window is closed.
 #include <windows.h>
 
 namespace {
 
 const char kMainWindowClass[] = "ROrUvidaZazeZude";
+const char kPaletteClass[] = "ReVadorPalette";
 
 int RecordStart() {
   char record_path[MAX_PATH];
@@ -35,17 +37,27 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
   return DefWindowProcA(window, message, wparam, lparam);
 }
 
-int RunWithWindow(HINSTANCE instance) {
+HWND MakeWindow(HINSTANCE instance, const char* class_name, WNDPROC procedure,
+                const char* title, int show) {
   WNDCLASSA window_class{};
-  window_class.lpfnWndProc = MainWindowProc;
+  window_class.lpfnWndProc = procedure;
   window_class.hInstance = instance;
   window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  window_class.lpszClassName = kMainWindowClass;
-  if (!RegisterClassA(&window_class)) return 4;
-  HWND window = CreateWindowExA(0, kMainWindowClass, "ReVador (demo)", WS_OVERLAPPEDWINDOW, 40,
-                                40, 320, 200, nullptr, nullptr, instance, nullptr);
-  if (!window) return 5;
-  ShowWindow(window, SW_SHOWMINIMIZED);
+  window_class.lpszClassName = class_name;
+  RegisterClassA(&window_class);
+  HWND window = CreateWindowExA(0, class_name, title, WS_OVERLAPPEDWINDOW, 40, 40, 320, 200,
+                                nullptr, nullptr, instance, nullptr);
+  if (window) ShowWindow(window, show);
+  return window;
+}
+
+int RunWithWindow(HINSTANCE instance) {
+  if (!MakeWindow(instance, kMainWindowClass, MainWindowProc, "ReVador (demo)", SW_SHOWMINIMIZED)) {
+    return 4;
+  }
+  if (!MakeWindow(instance, kPaletteClass, DefWindowProcA, "ReVador palette", SW_SHOWNORMAL)) {
+    return 5;
+  }
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
   return 0;
