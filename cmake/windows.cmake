@@ -27,7 +27,7 @@ target_link_options(launcher PRIVATE ${WINDOWS_LINK_OPTIONS})
 add_subdirectory(tests/wine)
 
 # Checks on the built file itself, run natively.
-add_test(NAME build.imports_only_system_dlls
+add_test(NAME build.load_time_imports
          COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check_imports.sh $<TARGET_FILE:launcher>)
 add_test(NAME build.reproducible
          COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check_reproducible.sh ${CMAKE_SOURCE_DIR}
