@@ -13,8 +13,6 @@
 // costs time linear in the text and allocates only for the item it gives.
 #include "src/arguments.h"
 
-#include <cstring>
-
 #include "runtime/module_path.h"
 #include "runtime/win32.h"
 
@@ -78,8 +76,8 @@ bool SkipItem(const char* command_line, size_t& position) {
   return SplitItem(command_line, position, DropStretch, nullptr) != 0;
 }
 
-// Compares an item, stretch by stretch, with a zero-terminated text under
-// EqualIgnoringCase's rule.
+// Compares a text, stretch by stretch, with a zero-terminated one: equal
+// length and equal bytes once a to z are folded to A to Z.
 struct ItemMatch {
   const char* wanted;
   size_t matched = 0;
@@ -125,12 +123,9 @@ Text ArgumentAt(int index) {
 }
 
 bool EqualIgnoringCase(const Text& a, const char* b) {
-  size_t length = std::strlen(b);
-  if (a.Length() != length) return false;
-  for (size_t i = 0; i < length; ++i) {
-    if (FoldCase(a.ByteAt(i)) != FoldCase(static_cast<unsigned char>(b[i]))) return false;
-  }
-  return true;
+  ItemMatch match{b};
+  ItemMatch::Compare(&match, a.CStr(), a.Length());
+  return match.Matches();
 }
 
 bool AnyArgumentEqualsIgnoringCase(const char* wanted) {

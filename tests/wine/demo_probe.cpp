@@ -25,17 +25,6 @@ namespace {
 const char kMainWindowClass[] = "ROrUvidaZazeZude";
 std::string screenshot_path;
 
-std::string Utf8(const std::string& ansi) {
-  std::wstring wide(ansi.size(), L'\0');
-  int wide_length = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()),
-                                        wide.data(), static_cast<int>(wide.size()));
-  std::string utf8(wide_length * 3, '\0');
-  int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_length, utf8.data(),
-                                   static_cast<int>(utf8.size()), nullptr, nullptr);
-  utf8.resize(length);
-  return utf8;
-}
-
 std::string WindowState(HWND window) {
   if (!IsWindow(window)) return "gone";
   std::string state = IsIconic(window)            ? "minimized"

@@ -163,18 +163,25 @@ std::string DosPath(const char* unix_path) {
 
 int failures = 0;
 
-std::string Ansi(const std::string& utf8) {
-  int wide_length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                        nullptr, 0);
+namespace {
+
+std::string Recode(const std::string& text, UINT from, UINT to) {
+  int wide_length =
+      MultiByteToWideChar(from, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::wstring wide(wide_length, L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
+  MultiByteToWideChar(from, 0, text.data(), static_cast<int>(text.size()), wide.data(),
                       wide_length);
-  int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), wide_length, nullptr, 0, nullptr,
-                                   nullptr);
-  std::string ansi(length, '\0');
-  WideCharToMultiByte(CP_ACP, 0, wide.data(), wide_length, ansi.data(), length, nullptr, nullptr);
-  return ansi;
+  int length = WideCharToMultiByte(to, 0, wide.data(), wide_length, nullptr, 0, nullptr, nullptr);
+  std::string recoded(length, '\0');
+  WideCharToMultiByte(to, 0, wide.data(), wide_length, recoded.data(), length, nullptr, nullptr);
+  return recoded;
 }
+
+}  // namespace
+
+std::string Ansi(const std::string& utf8) { return Recode(utf8, CP_UTF8, CP_ACP); }
+
+std::string Utf8(const std::string& ansi) { return Recode(ansi, CP_ACP, CP_UTF8); }
 
 void MakeDirectory(const std::string& path) {
   for (size_t i = 3; i <= path.size(); ++i) {

@@ -14,6 +14,8 @@ void SetSources(const char* launcher_unix_path, const char* stub_unix_path);
 
 // |utf8| in the ANSI code page of the running system (932 in the tests).
 std::string Ansi(const std::string& utf8);
+// |ansi| from the ANSI code page in UTF-8, for a Linux terminal.
+std::string Utf8(const std::string& ansi);
 
 struct Installation {
   std::string directory;  // without a trailing '\'
